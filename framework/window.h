@@ -12,7 +12,7 @@ class CWnd {
   CWnd& operator=(const CWnd&) = delete;
 
   // The window handle, or null when the object has no window.
-  HWND GetSafeHwnd() const { return this != nullptr ? m_hWnd : nullptr; }
+  HWND GetSafeHwnd() const { return m_hWnd; }
 
   HWND m_hWnd = nullptr;
 };
