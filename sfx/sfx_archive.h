@@ -73,6 +73,11 @@ class CSfxArchive {
   // Empties the table.
   void ResetEntries();
 
+  // The percent of a transfer's input consumed: 100 for a total of 0; for a
+  // total above 10,000,000, done / (total / 100); else done * 100 / total;
+  // integer divisions, capped at 100.
+  static int ComputePercent(uint32_t nTotal, uint32_t nDone);
+
   // Adds the file at `path` as the next entry. Returns false, leaving the
   // table unchanged, when the table is full, the file cannot be opened or is
   // 4 GiB or longer, its bare name is not a valid entry name, or another

@@ -23,8 +23,11 @@ unsigned CSfxArchive::FlushOutput(CFile& output) {
 }
 
 int CSfxArchive::GetPercent() const {
-  uint64_t nTotal = m_nProgressTotal;
-  uint64_t nDone = static_cast<uint32_t>(m_stream.total_in);
+  return ComputePercent(m_nProgressTotal, static_cast<uint32_t>(m_stream.total_in));
+}
+
+int CSfxArchive::ComputePercent(uint32_t nTotal32, uint32_t nDone32) {
+  uint64_t nTotal = nTotal32, nDone = nDone32;
   if (nTotal == 0) return 100;
   uint64_t nPercent = nTotal > 10000000 ? nDone / (nTotal / 100) : nDone * 100 / nTotal;
   return nPercent > 100 ? 100 : static_cast<int>(nPercent);
