@@ -70,6 +70,9 @@ class Env {
   // a file onto itself fails. Returns true on success.
   virtual bool DuplicateFile(const char* from, const char* to) = 0;
 
+  // True when `path` names an existing folder.
+  virtual bool FolderExists(const char* path) = 0;
+
   virtual OsError RemoveFile(const char* path) = 0;
   // Renames `from` to `to`, replacing an existing file `to`.
   virtual OsError RenameFile(const char* from, const char* to) = 0;

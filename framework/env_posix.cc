@@ -133,6 +133,11 @@ class PosixEnv : public Env {
     return output->Close() == 0;
   }
 
+  bool FolderExists(const char* path) override {
+    struct stat info;
+    return ::stat(ToPosixPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  }
+
   OsError RemoveFile(const char* path) override { return ::unlink(ToPosixPath(path).c_str()) == 0 ? 0 : errno; }
 
   OsError RenameFile(const char* from, const char* to) override {

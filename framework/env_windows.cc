@@ -103,6 +103,11 @@ class WindowsEnv : public Env {
     return SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
   }
 
+  bool FolderExists(const char* path) override {
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  }
+
   OsError RemoveFile(const char* path) override { return DeleteFileA(path) ? 0 : static_cast<OsError>(GetLastError()); }
 
   OsError RenameFile(const char* from, const char* to) override {
@@ -110,14 +115,15 @@ class WindowsEnv : public Env {
   }
 
   bool FindLinkedResource(const char* type, unsigned short id, const void** pData, size_t* pnSize) override {
-    HRSRC hInfo = FindResourceA(nullptr, MAKEINTRESOURCEA(id), type);
+    HMODULE hModule = GetModuleHandleA(nullptr);
+    HRSRC hInfo = FindResourceA(hModule, MAKEINTRESOURCEA(id), type);
     if (hInfo == nullptr) return false;
-    HGLOBAL hResource = LoadResource(nullptr, hInfo);
+    HGLOBAL hResource = LoadResource(hModule, hInfo);
     if (hResource == nullptr) return false;
     const void* data = LockResource(hResource);
     if (data == nullptr) return false;
     *pData = data;
-    *pnSize = SizeofResource(nullptr, hInfo);
+    *pnSize = SizeofResource(hModule, hInfo);
     return true;
   }
 

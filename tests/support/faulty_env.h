@@ -33,6 +33,7 @@ class FaultyEnv : public Env {
   OsError OpenFile(const char* path, unsigned flags, std::unique_ptr<EnvFile>* pFile) override;
   CString GetModulePath() override { return m_pBase->GetModulePath(); }
   bool DuplicateFile(const char* from, const char* to) override { return m_pBase->DuplicateFile(from, to); }
+  bool FolderExists(const char* path) override { return m_pBase->FolderExists(path); }
   OsError RemoveFile(const char* path) override { return m_pBase->RemoveFile(path); }
   OsError RenameFile(const char* from, const char* to) override { return m_pBase->RenameFile(from, to); }
   bool FindLinkedResource(const char* type, unsigned short id, const void** pData, size_t* pnSize) override {
