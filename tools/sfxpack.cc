@@ -6,6 +6,7 @@
 // Exit status: 0 on success, 1 when the work failed, 2 for a wrong command
 // line. Every failure prints one line on stderr naming the file and the
 // reason; results go to stdout.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -116,6 +117,11 @@ int RunBuild(const std::vector<CString>& args) {
   if (files.empty()) return UsageError("build needs at least one FILE");
 
   Env* env = Env::Default();
+  int folderEnd = std::max(output.ReverseFind('\\'), output.ReverseFind('/'));
+  if (folderEnd > 0 && !env->FolderExists(output.Left(folderEnd))) {
+    Report(output, "cannot be written: its folder does not exist");
+    return kExitFailure;
+  }
   CSfxArchive archive(env);
   for (const CString& file : files) {
     CString reason;
