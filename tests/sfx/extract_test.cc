@@ -268,8 +268,9 @@ void TryReentering(int code, void*, void* user) {
   reentry->m_results.push_back(archive.ExtractAll(folder, nullptr, nullptr));
   reentry->m_results.push_back(archive.ExtractEntry(0, folder));
   reentry->m_results.push_back(archive.ReadDirectory(archive.GetArchivePath()));
-  reentry->m_results.push_back(archive.BuildFromStubFile(reentry->m_strSource.c_str(), "x.exe", nullptr, nullptr));
-  reentry->m_results.push_back(archive.BuildFromResource(kTestStubId, "x.exe", nullptr, nullptr));
+  std::string output = reentry->m_strFolder + PathSeparator() + "x.exe";
+  reentry->m_results.push_back(archive.BuildFromStubFile(reentry->m_strSource.c_str(), output.c_str(), nullptr, nullptr));
+  reentry->m_results.push_back(archive.BuildFromResource(kTestStubId, output.c_str(), nullptr, nullptr));
   reentry->m_bAddFileRefused = !archive.AddFile(reentry->m_strSource.c_str());
   archive.ResetEntries();
   reentry->m_nCountSeen = archive.GetEntryCount();
@@ -284,7 +285,7 @@ TEST_F(ExtractTest, ASecondOperationFromACallbackIsRefusedAndTouchesNothing) {
   EXPECT_TRUE(reentry.m_bAddFileRefused);
   EXPECT_EQ(reentry.m_nCountSeen, 5) << "ResetEntries did nothing while busy";
   for (const HandEntry& entry : m_hand.m_entries) EXPECT_FALSE(FileExists(other.File(entry.strName)));
-  EXPECT_FALSE(FileExists("x.exe"));
+  EXPECT_FALSE(FileExists(other.File("x.exe")));
   // The guard ends with the operation.
   EXPECT_EQ(m_archive.ExtractEntry(0, m_out.Path().c_str()), SFX_OK);
 }
