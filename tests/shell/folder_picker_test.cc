@@ -248,6 +248,11 @@ struct BrowseWindowSeen {
   std::atomic<HWND> hOwner{nullptr};
 };
 
+BOOL CALLBACK CancelDialogWindow(HWND hWnd, LPARAM) {
+  PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
+  return TRUE;
+}
+
 // Waits (bounded) for the window captioned `caption` on thread `threadId`,
 // notes its owner and answers it with `command` (IDOK or IDCANCEL). If it
 // never appears, every dialog of that thread is cancelled so that Browse
@@ -266,13 +271,7 @@ void AnswerBrowseWindow(const char* caption, DWORD threadId, WPARAM command,
     }
     Sleep(50);
   }
-  EnumThreadWindows(
-      threadId,
-      [](HWND hWnd, LPARAM) -> BOOL {
-        PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
-        return TRUE;
-      },
-      0);
+  EnumThreadWindows(threadId, CancelDialogWindow, 0);
 }
 
 class FolderPickerBrowseTest : public ::testing::Test {
