@@ -12,7 +12,6 @@ class CProgressBar {
   CProgressBar(const CProgressBar&) = delete;
   CProgressBar& operator=(const CProgressBar&) = delete;
 
-  bool IsEnabled() const { return m_bEnabled; }
   // Starts entry `nNumber` (from 1) of `nCount`, named `name`, at 0%.
   void BeginEntry(int nNumber, int nCount, const CString& name);
   // Redraws when `nPercent` differs from what is shown.
