@@ -1,5 +1,5 @@
 // sfxpack: the command-line tool around the installer archive.
-//   sfxpack build -o OUTPUT --stub STUB FILE...
+//   sfxpack build -o OUTPUT [--stub STUB | --arch x86|x64] FILE...
 //   sfxpack list ARCHIVE
 //   sfxpack extract ARCHIVE DIR
 //   sfxpack verify ARCHIVE
@@ -15,6 +15,7 @@
 #include "framework/file.h"
 #include "sfx/sfx_archive.h"
 #include "tools/discard_env.h"
+#include "tools/embedded_stubs.h"
 #include "tools/progress_bar.h"
 
 namespace {
@@ -22,14 +23,16 @@ namespace {
 enum ExitCode { kExitOk = 0, kExitFailure = 1, kExitUsage = 2 };
 
 const char kUsage[] =
-    "usage: sfxpack build -o OUTPUT --stub STUB FILE...\n"
+    "usage: sfxpack build -o OUTPUT [--stub STUB | --arch x86|x64] FILE...\n"
     "       sfxpack list ARCHIVE\n"
     "       sfxpack extract ARCHIVE DIR\n"
     "       sfxpack verify ARCHIVE\n"
     "       sfxpack --help | --version\n"
     "\n"
     "build    writes the installer OUTPUT: the stub program STUB followed by an\n"
-    "         archive of the FILEs (at most 256, each stored under its bare name)\n"
+    "         archive of the FILEs (at most 256, each stored under its bare name);\n"
+    "         without --stub, the installer stub built into sfxpack for --arch\n"
+    "         (x86, the default, or x64)\n"
     "list     prints one line per entry: index, name, size, compressed size and\n"
     "         stream offset, separated by tabs\n"
     "extract  writes every entry of ARCHIVE into the existing folder DIR\n"
@@ -96,14 +99,14 @@ void OnProgress(int code, void* data, void* user) {
 }
 
 int RunBuild(const std::vector<CString>& args) {
-  CString output, stub;
+  CString output, stub, arch;
   std::vector<CString> files;
   bool bOptionsEnded = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const CString& arg = args[i];
-    if (!bOptionsEnded && (arg == "-o" || arg == "--output" || arg == "--stub")) {
+    if (!bOptionsEnded && (arg == "-o" || arg == "--output" || arg == "--stub" || arg == "--arch")) {
       if (i + 1 >= args.size()) return UsageError("build: an option lacks its value");
-      (arg == "--stub" ? stub : output) = args[++i];
+      (arg == "--stub" ? stub : arg == "--arch" ? arch : output) = args[++i];
     } else if (!bOptionsEnded && arg == "--") {
       bOptionsEnded = true;
     } else if (!bOptionsEnded && arg.GetLength() > 1 && arg[0] == '-') {
@@ -113,7 +116,9 @@ int RunBuild(const std::vector<CString>& args) {
     }
   }
   if (output.IsEmpty()) return UsageError("build needs -o OUTPUT");
-  if (stub.IsEmpty()) return UsageError("build needs --stub STUB");
+  if (!stub.IsEmpty() && !arch.IsEmpty()) return UsageError("build takes --stub or --arch, not both");
+  if (arch.IsEmpty()) arch = "x86";
+  if (arch != "x86" && arch != "x64") return UsageError("build: --arch is x86 or x64");
   if (files.empty()) return UsageError("build needs at least one FILE");
 
   Env* env = Env::Default();
@@ -130,23 +135,29 @@ int RunBuild(const std::vector<CString>& args) {
       return kExitFailure;
     }
   }
-  CFile stubFile(env);
-  CFileException stubError;
-  if (!stubFile.Open(stub, CFile::modeRead | CFile::shareDenyNone, &stubError)) {
-    Report(stub, stubError.m_strReason);
-    return kExitFailure;
+  if (!stub.IsEmpty()) {
+    CFile stubFile(env);
+    CFileException stubError;
+    if (!stubFile.Open(stub, CFile::modeRead | CFile::shareDenyNone, &stubError)) {
+      Report(stub, stubError.m_strReason);
+      return kExitFailure;
+    }
+    stubFile.Close();
   }
-  stubFile.Close();
 
   // Build beside OUTPUT and put the result in place only when it is whole.
   CString partial = output + ".partial";
   ProgressState state;
   state.m_nCount = archive.GetEntryCount();
-  int result = archive.BuildFromStubFile(stub, partial, OnProgress, &state);
+  int result = stub.IsEmpty()
+                   ? archive.BuildFromResource(arch == "x64" ? kStubIdX64 : kStubIdX86, partial, OnProgress, &state)
+                   : archive.BuildFromStubFile(stub, partial, OnProgress, &state);
   state.m_bar.Finish();
   if (result != SFX_OK) {
     env->RemoveFile(partial);
-    if (result == SFX_ERR_COPY_STUB) {
+    if (result == SFX_ERR_NO_STUB) {
+      Report(output, "this sfxpack has no built-in " + arch + " stub; name one with --stub STUB");
+    } else if (result == SFX_ERR_COPY_STUB) {
       Report(output, "the stub cannot be copied to " + partial);
     } else if (result == SFX_ERR_OPEN_INPUT) {
       Report(archive.GetEntry(state.m_nDone).m_strSourcePath, "cannot be opened during the build");
@@ -250,7 +261,10 @@ int main(int argc, char** argv) {
     std::printf("sfxpack %s\n", BX_VERSION);
     return kExitOk;
   }
-  if (command == "build") return RunBuild(args);
+  if (command == "build") {
+    RegisterEmbeddedStubs();
+    return RunBuild(args);
+  }
   if (command == "list") return RunList(args);
   if (command == "extract") return RunExtract(args);
   if (command == "verify") return RunVerify(args);

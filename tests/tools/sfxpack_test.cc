@@ -36,7 +36,7 @@ class SfxpackTest : public ::testing::Test {
 TEST_F(SfxpackTest, HelpAndVersionSucceed) {
   ToolRun help = Run({"--help"});
   EXPECT_EQ(help.nExitCode, 0);
-  EXPECT_NE(help.strOut.find("sfxpack build -o OUTPUT --stub STUB FILE..."), std::string::npos);
+  EXPECT_NE(help.strOut.find("sfxpack build -o OUTPUT [--stub STUB | --arch x86|x64] FILE..."), std::string::npos);
   EXPECT_TRUE(help.strErr.empty());
   ToolRun version = Run({"--version"});
   EXPECT_EQ(version.nExitCode, 0);
@@ -61,7 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SfxpackUsageTest,
     ::testing::Values(UsageCase{{}, "no command given"}, UsageCase{{"pack"}, "unknown command"},
                       UsageCase{{"build", "--stub", "s", "f"}, "build needs -o OUTPUT"},
-                      UsageCase{{"build", "-o", "x", "f"}, "build needs --stub STUB"},
+                      UsageCase{{"build", "-o", "x", "--stub", "s", "--arch", "x64", "f"},
+                                "build takes --stub or --arch, not both"},
+                      UsageCase{{"build", "-o", "x", "--arch", "arm", "f"}, "build: --arch is x86 or x64"},
                       UsageCase{{"build", "-o", "x", "--stub", "s"}, "build needs at least one FILE"},
                       UsageCase{{"build", "-o"}, "build: an option lacks its value"},
                       UsageCase{{"list"}, "list needs exactly one ARCHIVE"},
@@ -205,5 +207,44 @@ TEST_F(SfxpackTest, ExtractNeedsAnExistingFolder) {
   EXPECT_EQ(run.nExitCode, 1);
   EXPECT_EQ(run.strErr, "sfxpack: " + folder + ": is not an existing folder\n");
 }
+
+struct BuiltInStubCase {
+  std::vector<std::string> archOption;  // empty: the default architecture
+  const char* arch;
+  const char* stubPath;  // the stub built into the tool, empty when it has none
+};
+
+class SfxpackBuiltInStubTest : public SfxpackTest, public ::testing::WithParamInterface<BuiltInStubCase> {};
+
+// Without --stub the installer starts with the stub built into the tool for
+// the chosen architecture; a tool built without that stub says so.
+TEST_P(SfxpackBuiltInStubTest, BuildsFromTheStubBuiltIntoTheTool) {
+  std::vector<std::string> args = {"build", "-o", m_strOutput};
+  args.insert(args.end(), GetParam().archOption.begin(), GetParam().archOption.end());
+  args.push_back(m_strA);
+  ToolRun build = Run(args);
+  const std::string stubPath = GetParam().stubPath;
+  if (stubPath.empty()) {
+    EXPECT_EQ(build.nExitCode, 1);
+    EXPECT_EQ(build.strErr, "sfxpack: " + m_strOutput + ": this sfxpack has no built-in " + GetParam().arch +
+                                " stub; name one with --stub STUB\n");
+    EXPECT_FALSE(FileExists(m_strOutput));
+    return;
+  }
+  ASSERT_EQ(build.nExitCode, 0) << build.strErr;
+  const std::string stub = ReadWholeFile(BuiltProgramPath(stubPath));
+  const std::string installer = ReadWholeFile(m_strOutput);
+  ASSERT_GT(stub.size(), 0u);
+  EXPECT_EQ(installer.compare(0, stub.size(), stub), 0) << "the installer starts with the " << GetParam().arch << " stub";
+  ToolRun list = Run({"list", m_strOutput});
+  ASSERT_EQ(list.nExitCode, 0) << list.strErr;
+  EXPECT_EQ(list.strOut.rfind("0\talpha.txt\t6\t", 0), 0u) << list.strOut;
+  EXPECT_NE(list.strOut.find("\t" + std::to_string(stub.size()) + "\n"), std::string::npos) << list.strOut;
+}
+
+INSTANTIATE_TEST_SUITE_P(Architectures, SfxpackBuiltInStubTest,
+                         ::testing::Values(BuiltInStubCase{{}, "x86", BX_EMBEDDED_STUB_X86},
+                                           BuiltInStubCase{{"--arch", "x86"}, "x86", BX_EMBEDDED_STUB_X86},
+                                           BuiltInStubCase{{"--arch", "x64"}, "x64", BX_EMBEDDED_STUB_X64}));
 
 }  // namespace
