@@ -4,16 +4,14 @@
 // the close box end the program with exit code 0.
 #include <windows.h>
 
+#include "brindlewax_window.h"
+
 namespace {
 
 const char kWindowClass[] = "BrindlewaxMainWindow";
-const char kCaption[] = "Brindlewax";
-const char kTitle[] = "Brindlewax " BX_PRODUCT_VERSION;
+const char kCaption[] = BX_APP_CAPTION;
+const char kTitle[] = BX_APP_TITLE;
 const char kSubtitle[] = "Candle recipes, wax blends and pouring notes in one place.";
-
-// Control ids, also read by the tests.
-const int kTitleId = 100;
-const int kSubtitleId = 101;
 
 const int kClientWidth = 420;
 const int kClientHeight = 190;
@@ -32,10 +30,10 @@ CMainWindowState g_state;
 void CreateChildren(HWND hWnd) {
   HINSTANCE hInstance = GetModuleHandleA(NULL);
   HWND hTitle = CreateWindowExA(0, "STATIC", kTitle, WS_CHILD | WS_VISIBLE | SS_LEFT, 24, kBandHeight + 18,
-                                kClientWidth - 48, 30, hWnd, (HMENU)(INT_PTR)kTitleId, hInstance, NULL);
+                                kClientWidth - 48, 30, hWnd, (HMENU)(INT_PTR)kAppTitleId, hInstance, NULL);
   HWND hSubtitle = CreateWindowExA(0, "STATIC", kSubtitle, WS_CHILD | WS_VISIBLE | SS_LEFT, 24,
                                    kBandHeight + 54, kClientWidth - 48, 20, hWnd,
-                                   (HMENU)(INT_PTR)kSubtitleId, hInstance, NULL);
+                                   (HMENU)(INT_PTR)kAppSubtitleId, hInstance, NULL);
   HWND hOk = CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
                              kClientWidth - 24 - 88, kClientHeight - 16 - 26, 88, 26, hWnd,
                              (HMENU)(INT_PTR)IDOK, hInstance, NULL);
