@@ -116,15 +116,6 @@ class CTempCopySweeper {
 class UninstallTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // Wine mirrors each shell link that is saved as a menu entry of its host
-    // (a .desktop file, through winemenubuilder); the test's links are to
-    // leave none behind, so the prefix runs no menu builder.
-    HKEY hOverrides = NULL;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", 0, NULL, 0, KEY_SET_VALUE, NULL,
-                        &hOverrides, NULL) == ERROR_SUCCESS) {
-      RegSetValueExA(hOverrides, "winemenubuilder.exe", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
-      RegCloseKey(hOverrides);
-    }
     CoInitialize(NULL);
     ASSERT_FALSE(KeyExists(std::string(kUninstallParent) + "\\Brindlewax")) << "left over from another run";
     ASSERT_TRUE(m_installation.Create()) << m_installation.GetError();
