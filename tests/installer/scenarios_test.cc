@@ -4,6 +4,7 @@
 // back afterwards.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <string>
 
@@ -338,6 +339,35 @@ TEST_F(InstallerScenarioTest, CancellingTheFolderBrowserKeepsTheTypedText) {
   ASSERT_TRUE(ClickButton(FindControl(hBrowser, IDCANCEL)));
   ASSERT_TRUE(WaitForWindowGone(hBrowser));
   EXPECT_EQ(ReadWindowText(hEdit), "C:\\Typed here");
+  ASSERT_TRUE(ClickButton(FindControl(hSetup, IDCANCEL)));
+  EXPECT_TRUE(run.WaitForExit());
+}
+
+TEST_F(InstallerScenarioTest, AFolderChosenInTheBrowserBecomesTheDestination) {
+  CInstallerRun run(GetBuiltInstaller());
+  HWND hSetup = run.StartAndOpenSetup();
+  ASSERT_NE(hSetup, (HWND)NULL);
+  ASSERT_TRUE(ClickButton(FindControl(hSetup, IDC_CHANGE)));
+  HWND hBrowser = FindTopLevelWindow(run.GetId(), "Select Installation Directory");
+  ASSERT_NE(hBrowser, (HWND)NULL);
+
+  // The browser takes a path only from its own process's memory.
+  const char kChosen[] = "C:\\windows";
+  HANDLE hProcess = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, run.GetId());
+  ASSERT_NE(hProcess, (HANDLE)NULL);
+  void* pRemote = VirtualAllocEx(hProcess, NULL, sizeof kChosen, MEM_COMMIT, PAGE_READWRITE);
+  ASSERT_NE(pRemote, nullptr);
+  ASSERT_TRUE(WriteProcessMemory(hProcess, pRemote, kChosen, sizeof kChosen, NULL));
+  SendMessageA(hBrowser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(pRemote));
+  ASSERT_TRUE(ClickButton(FindControl(hBrowser, IDOK)));
+  ASSERT_TRUE(WaitForWindowGone(hBrowser));
+  VirtualFreeEx(hProcess, pRemote, 0, MEM_RELEASE);
+  CloseHandle(hProcess);
+
+  HWND hEdit = FindControl(hSetup, IDC_DEST_DIR);
+  ASSERT_TRUE(PollUntil([hEdit] { return ReadWindowText(hEdit) != GetDefaultDestination(); }));
+  EXPECT_EQ(_stricmp(ReadWindowText(hEdit).c_str(), kChosen), 0)
+      << ReadWindowText(hEdit) << ": the chosen folder, without a trailing backslash";
   ASSERT_TRUE(ClickButton(FindControl(hSetup, IDCANCEL)));
   EXPECT_TRUE(run.WaitForExit());
 }
