@@ -4,7 +4,7 @@
 
 #include "tests/driver/poll.h"
 #include "tests/driver/window_search.h"
-#include "tests/installer/installed_items.h"
+#include "tests/support/installed_items.h"
 #include "tests/installer/installer_paths.h"
 
 std::string FolderWindowCaption(const std::string& folder) { return BareName(folder); }

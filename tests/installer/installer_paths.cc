@@ -5,6 +5,7 @@
 
 #include "payload_list.h"
 #include "tests/driver/host_path.h"
+#include "tests/support/installed_items.h"
 
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Brindlewax";
 
@@ -21,12 +22,6 @@ std::vector<std::string> GetPayloadFiles() {
 std::string BareName(const std::string& path) {
   std::string::size_type nSlash = path.rfind('\\');
   return nSlash == std::string::npos ? path : path.substr(nSlash + 1);
-}
-
-std::string GetShellFolder(int nFolder) {
-  char buffer[MAX_PATH];
-  if (!SHGetSpecialFolderPathA(NULL, buffer, nFolder, FALSE)) return std::string();
-  return buffer;
 }
 
 std::string GetDefaultDestination() { return GetDefaultFolder() + "\\"; }

@@ -15,9 +15,6 @@ std::vector<std::string> GetPayloadFiles();
 // The part of `path` after its last backslash.
 std::string BareName(const std::string& path);
 
-// The shell's path of a special folder (a CSIDL number); empty when unknown.
-std::string GetShellFolder(int nFolder);
-
 // The program files folder + "\Brindlewax\", the destination the Setup page
 // proposes (with its trailing backslash).
 std::string GetDefaultDestination();

@@ -15,7 +15,7 @@
 #include "tests/driver/window_input.h"
 #include "tests/driver/window_search.h"
 #include "tests/driver/window_state.h"
-#include "tests/installer/installed_items.h"
+#include "tests/support/installed_items.h"
 #include "tests/installer/installer_fixture.h"
 #include "tests/installer/installer_paths.h"
 #include "tests/installer/installer_run.h"

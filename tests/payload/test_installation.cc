@@ -8,6 +8,7 @@
 
 #include "payload_files.h"
 #include "tests/driver/host_path.h"
+#include "tests/support/installed_items.h"
 
 namespace {
 
@@ -22,34 +23,6 @@ bool WriteStringValue(HKEY hKey, const char* name, const std::string& data) {
 
 std::string GetBuiltPayloadFile(const std::string& name) {
   return HostPathToWindows(BX_PAYLOAD_BUILD_DIR) + "\\" + name;
-}
-
-std::string GetShellFolder(int nFolder) {
-  char buffer[MAX_PATH];
-  if (!SHGetSpecialFolderPathA(NULL, buffer, nFolder, FALSE)) return std::string();
-  return buffer;
-}
-
-bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-void RemoveTree(const std::string& path) {
-  DWORD nAttributes = GetFileAttributesA(path.c_str());
-  if (nAttributes == INVALID_FILE_ATTRIBUTES) return;
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  if (!(nAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    DeleteFileA(path.c_str());
-    return;
-  }
-  WIN32_FIND_DATAA data;
-  HANDLE hFind = FindFirstFileA((path + "\\*").c_str(), &data);
-  if (hFind != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = data.cFileName;
-      if (name != "." && name != "..") RemoveTree(path + "\\" + name);
-    } while (FindNextFileA(hFind, &data));
-    FindClose(hFind);
-  }
-  RemoveDirectoryA(path.c_str());
 }
 
 bool WriteShortcut(const std::string& target, const std::string& linkPath, const std::string& description) {

@@ -43,14 +43,6 @@ class CTestInstallation {
 // The payload file in the build folder, as a Windows path.
 std::string GetBuiltPayloadFile(const std::string& name);
 
-// The shell's path of a special folder (a CSIDL number); empty when unknown.
-std::string GetShellFolder(int nFolder);
-
-bool PathExists(const std::string& path);
-
-// Removes `path` with everything below it, read-only files included.
-void RemoveTree(const std::string& path);
-
 // Writes a shell link file at `linkPath` that points at `target`, through the
 // shell link object (IShellLinkA, IPersistFile). COM must be initialised.
 bool WriteShortcut(const std::string& target, const std::string& linkPath, const std::string& description);

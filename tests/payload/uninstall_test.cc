@@ -19,6 +19,7 @@
 #include "tests/driver/message_box.h"
 #include "tests/driver/window_search.h"
 #include "tests/payload/test_installation.h"
+#include "tests/support/installed_items.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/installer/installed_items.h"
+#include "tests/support/installed_items.h"
 
 #include <objbase.h>
 #include <shlobj.h>
@@ -6,6 +6,12 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+
+std::string GetShellFolder(int nFolder) {
+  char buffer[MAX_PATH];
+  if (!SHGetSpecialFolderPathA(NULL, buffer, nFolder, FALSE)) return std::string();
+  return buffer;
+}
 
 bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 

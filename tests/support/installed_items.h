@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// The shell's path of a special folder (a CSIDL number); empty when unknown.
+std::string GetShellFolder(int nFolder);
+
 bool PathExists(const std::string& path);
 bool IsFolder(const std::string& path);
 
