@@ -42,15 +42,17 @@ void InstallerTest::CleanUp() {
   }
   // The folder window's process started in the destination (the installer's
   // current folder then) and holds it until it has ended.
-  const std::string destination = GetDefaultFolder();
-  PollUntil([&destination] {
-    RemoveTree(destination);
-    return !PathExists(destination);
-  });
+  std::vector<std::string> folders = m_scratchPaths;
+  folders.push_back(GetDefaultFolder());
+  for (const std::string& folder : folders) {
+    PollUntil([&folder] {
+      RemoveTree(folder);
+      return !PathExists(folder);
+    });
+  }
   DeleteFileA(GetDesktopShortcut().c_str());
   RemoveTree(GetGroupFolder());
   RegDeleteKeyA(HKEY_LOCAL_MACHINE, kUninstallKey);
-  for (const std::string& path : m_scratchPaths) RemoveTree(path);
 }
 
 void InstallerTest::ExpectNoIntegration() {

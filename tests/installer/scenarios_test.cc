@@ -6,7 +6,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
 #include "payload/uninstall_codes.h"
 #include "res/resource.h"
@@ -16,9 +18,11 @@
 #include "tests/driver/window_search.h"
 #include "tests/driver/window_state.h"
 #include "tests/support/installed_items.h"
+#include "tests/installer/folder_browser.h"
 #include "tests/installer/installer_fixture.h"
 #include "tests/installer/installer_paths.h"
 #include "tests/installer/installer_run.h"
+#include "tests/installer/window_snapshot.h"
 
 namespace {
 
@@ -33,7 +37,7 @@ const char kOutputFileMessage[] =
 const char kOverwriteQuestion[] = "Directory already exist, overwrite";
 const char kCannotCreate[] = "Unable to create directory";
 const char kGroupExists[] = "Unable to program group directory";
-const DWORD kNothingComesMs = 1500;  // how long a page is watched for not doing anything
+const char kBrowserCaption[] = "Select Installation Directory";
 
 // A copy of the stub with `tail` appended, as BxSetup.exe in `folder`.
 std::string MakeInstallerFromStub(const std::string& folder, const std::string& tail) {
@@ -90,12 +94,19 @@ TEST_F(InstallerScenarioTest, LicenceOpensDeclinedAndNextDoesNothingUntilAccepte
   EXPECT_EQ(ReadCheckState(FindControl(hLicence, IDC_ACCEPT)), BST_UNCHECKED);
   EXPECT_TRUE(IsEnabled(FindControl(hLicence, IDC_LICENCE_NEXT)));
 
+  // Next while declined, then "I accept": the page handles the two clicks in
+  // that order, so once "I accept" shows checked, Next has been handled.
+  HWND hAccept = FindControl(hLicence, IDC_ACCEPT);
   ASSERT_TRUE(ClickButton(FindControl(hLicence, IDC_LICENCE_NEXT)));
-  EXPECT_EQ(FindTopLevelWindow(run.GetId(), kSetupCaption, NULL, kNothingComesMs), (HWND)NULL);
-  EXPECT_EQ(run.CurrentBox(), (HWND)NULL);
-  EXPECT_TRUE(IsWindow(hLicence) && IsShown(hLicence));
+  ASSERT_TRUE(ClickButton(hAccept));
+  ASSERT_TRUE(PollUntil([&] { return ReadCheckState(hAccept) == BST_CHECKED || !IsWindow(hLicence); }));
+  EXPECT_TRUE(IsWindow(hLicence) && IsShown(hLicence)) << "Next while declined ended the page";
+  EXPECT_EQ(FindTopLevelWindow(run.GetId(), kSetupCaption, NULL, 0), (HWND)NULL);
+  EXPECT_EQ(run.CurrentBox(), (HWND)NULL) << "Next while declined shows no message";
 
-  EXPECT_NE(run.AcceptLicence(hLicence), (HWND)NULL);
+  // Accepted, Next opens the Setup page.
+  ASSERT_TRUE(ClickButton(FindControl(hLicence, IDC_LICENCE_NEXT)));
+  EXPECT_NE(run.WaitForSetup(hLicence), (HWND)NULL);
 }
 
 struct LicenceEnding {
@@ -136,18 +147,31 @@ TEST_F(InstallerScenarioTest, InstallsEveryFileAndTiesItIntoTheShell) {
   EXPECT_EQ(ReadWindowText(hFileLabel), "");
 
   ASSERT_TRUE(PostButtonCommand(hSetup, IDC_NEXT));
-  // While the files come out: both bars shown, the label names an entry.
-  std::string label;
-  bool bBarsShown = false;
+  // While the files come out, until the outcome is shown: what the label
+  // says and what each bar shows. The installer answers the label's text
+  // request only between two steps of its extraction, so each sample is
+  // taken at one of those steps.
+  std::set<std::string> labels;
+  std::set<ScreenPixels> fileBarPictures;
+  std::set<ScreenPixels> totalBarPictures;
   ASSERT_TRUE(PollUntil([&] {
-    label = ReadWindowText(hFileLabel);
-    bBarsShown = bBarsShown || (IsShown(hFileBar) && IsShown(hTotalBar));
-    return label.rfind("Extracting ", 0) == 0 || run.CurrentBox() != NULL;
-  }));
-  EXPECT_TRUE(bBarsShown);
-  bool bNamesAnEntry = false;
-  for (const std::string& file : GetPayloadFiles()) bNamesAnEntry |= label == "Extracting " + BareName(file);
-  EXPECT_TRUE(bNamesAnEntry) << "label: " << label;
+    if (run.CurrentBox() != NULL) return true;
+    std::string label = ReadTextAtOnce(hFileLabel);
+    if (!label.empty()) labels.insert(label);
+    if (IsShown(hFileBar)) fileBarPictures.insert(CaptureFromScreen(hFileBar));
+    if (IsShown(hTotalBar)) totalBarPictures.insert(CaptureFromScreen(hTotalBar));
+    return false;
+  })) << "no outcome was shown";
+  std::set<std::string> entryLabels;
+  for (const std::string& file : GetPayloadFiles()) entryLabels.insert("Extracting " + BareName(file));
+  for (const std::string& label : labels) EXPECT_EQ(entryLabels.count(label), 1u) << "label: " << label;
+  EXPECT_GE(labels.size(), 2u) << "the label follows the entries";
+  EXPECT_GE(fileBarPictures.size(), 2u) << "the file bar moves";
+  EXPECT_GE(totalBarPictures.size(), 2u) << "the total bar moves";
+  // With the outcome shown the bars are hidden again and the label empty.
+  EXPECT_FALSE(IsShown(hFileBar));
+  EXPECT_FALSE(IsShown(hTotalBar));
+  EXPECT_EQ(ReadTextAtOnce(hFileLabel), "");
 
   EXPECT_EQ(run.AnswerBox(IDOK), "Install successfully");
   ASSERT_TRUE(run.WaitForExit());
@@ -220,6 +244,7 @@ TEST_F(InstallerScenarioTest, AnExistingDestinationIsClearedOnlyAfterYes) {
   EXPECT_EQ(run.AnswerBox(IDYES), kOverwriteQuestion);
   EXPECT_EQ(run.AnswerBox(IDOK), "Install successfully");
   ASSERT_TRUE(run.WaitForExit());
+  EXPECT_NE(WaitForGroupWindow(), (HWND)NULL);
   EXPECT_FALSE(PathExists(folder + "\\old.txt"));
   std::string inside;
   EXPECT_TRUE(ReadWholeFile(folder + "\\keep\\inside.txt", &inside));
@@ -234,6 +259,12 @@ TEST_F(InstallerScenarioTest, ASecondInstallationLeavesTheGroupAndTheKeyAsTheyWe
   const RegistryValue markedName = ReadRegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName");
   const RegistryValue markedCommand = ReadRegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString");
   ASSERT_TRUE(DeleteFileA(GetDesktopShortcut().c_str()));
+  // A file of the user's in the group, and the group's shortcut as the first
+  // installation wrote it.
+  ASSERT_TRUE(WriteWholeFile(GetGroupFolder() + "\\user note.txt", "mine"));
+  const std::vector<std::string> groupBefore = ListFolder(GetGroupFolder());
+  std::string groupShortcutBefore;
+  ASSERT_TRUE(ReadWholeFile(GetGroupShortcut(), &groupShortcutBefore));
 
   CInstallerRun run(GetBuiltInstaller());
   HWND hSetup = run.StartAndOpenSetup();
@@ -245,7 +276,10 @@ TEST_F(InstallerScenarioTest, ASecondInstallationLeavesTheGroupAndTheKeyAsTheyWe
   ASSERT_TRUE(run.WaitForExit());
 
   EXPECT_TRUE(ReadShortcut(GetDesktopShortcut()).bLoaded) << "the desktop shortcut is written again";
-  EXPECT_TRUE(ReadShortcut(GetGroupShortcut()).bLoaded);
+  EXPECT_EQ(ListFolder(GetGroupFolder()), groupBefore);
+  std::string groupShortcutAfter;
+  EXPECT_TRUE(ReadWholeFile(GetGroupShortcut(), &groupShortcutAfter));
+  EXPECT_TRUE(groupShortcutAfter == groupShortcutBefore) << "the group's shortcut is left as it was";
   EXPECT_EQ(ReadRegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName").data, markedName.data);
   EXPECT_EQ(ReadRegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString").data, markedCommand.data);
 }
@@ -327,49 +361,82 @@ TEST_F(InstallerScenarioTest, AnOutputFileThatCannotBeWrittenEndsWithoutIntegrat
   ExpectNoIntegration();
 }
 
-TEST_F(InstallerScenarioTest, CancellingTheFolderBrowserKeepsTheTypedText) {
+TEST_F(InstallerScenarioTest, TheFolderBrowserOpensAtTheStoredFolderAndCancelKeepsTheTypedText) {
+  // The stored (default) folder must exist for the browser to select it.
+  ASSERT_TRUE(CreateDirectoryA(GetDefaultFolder().c_str(), NULL));
   CInstallerRun run(GetBuiltInstaller());
   HWND hSetup = run.StartAndOpenSetup();
   ASSERT_NE(hSetup, (HWND)NULL);
   HWND hEdit = FindControl(hSetup, IDC_DEST_DIR);
   ASSERT_TRUE(TypeText(hEdit, "C:\\Typed here"));
+
+  // Cancel keeps what is typed. (This browse comes first on purpose: under
+  // Wine the first browse window after the folder was made does not always
+  // select it.)
   ASSERT_TRUE(ClickButton(FindControl(hSetup, IDC_CHANGE)));
-  HWND hBrowser = FindTopLevelWindow(run.GetId(), "Select Installation Directory");
+  HWND hBrowser = FindTopLevelWindow(run.GetId(), kBrowserCaption);
   ASSERT_NE(hBrowser, (HWND)NULL) << "the folder browser opens with its caption";
   ASSERT_TRUE(ClickButton(FindControl(hBrowser, IDCANCEL)));
   ASSERT_TRUE(WaitForWindowGone(hBrowser));
   EXPECT_EQ(ReadWindowText(hEdit), "C:\\Typed here");
+
+  // OK at once takes the folder the browser opened at: the stored one, not
+  // the typed text.
+  ASSERT_TRUE(ClickButton(FindControl(hSetup, IDC_CHANGE)));
+  hBrowser = FindTopLevelWindow(run.GetId(), kBrowserCaption);
+  ASSERT_NE(hBrowser, (HWND)NULL);
+  ASSERT_TRUE(ClickButton(FindControl(hBrowser, IDOK)));
+  ASSERT_TRUE(WaitForWindowGone(hBrowser));
+  ASSERT_TRUE(PollUntil([hEdit] { return ReadWindowText(hEdit) != "C:\\Typed here"; }));
+  EXPECT_EQ(_stricmp(ReadWindowText(hEdit).c_str(), GetDefaultFolder().c_str()), 0)
+      << ReadWindowText(hEdit) << ": the stored folder, without its trailing backslash";
   ASSERT_TRUE(ClickButton(FindControl(hSetup, IDCANCEL)));
   EXPECT_TRUE(run.WaitForExit());
 }
 
-TEST_F(InstallerScenarioTest, AFolderChosenInTheBrowserBecomesTheDestination) {
+TEST_F(InstallerScenarioTest, AFolderChosenInTheBrowserIsWhereItInstalls) {
+  const std::string chosen = "C:\\bx-chosen";
+  AddScratchPath(chosen);
+  ASSERT_TRUE(CreateDirectoryA(chosen.c_str(), NULL));
   CInstallerRun run(GetBuiltInstaller());
   HWND hSetup = run.StartAndOpenSetup();
   ASSERT_NE(hSetup, (HWND)NULL);
-  ASSERT_TRUE(ClickButton(FindControl(hSetup, IDC_CHANGE)));
-  HWND hBrowser = FindTopLevelWindow(run.GetId(), "Select Installation Directory");
-  ASSERT_NE(hBrowser, (HWND)NULL);
+  HWND hEdit = FindControl(hSetup, IDC_DEST_DIR);
 
-  // The browser takes a path only from its own process's memory.
-  const char kChosen[] = "C:\\windows";
-  HANDLE hProcess = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, run.GetId());
-  ASSERT_NE(hProcess, (HANDLE)NULL);
-  void* pRemote = VirtualAllocEx(hProcess, NULL, sizeof kChosen, MEM_COMMIT, PAGE_READWRITE);
-  ASSERT_NE(pRemote, nullptr);
-  ASSERT_TRUE(WriteProcessMemory(hProcess, pRemote, kChosen, sizeof kChosen, NULL));
-  SendMessageA(hBrowser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(pRemote));
+  ASSERT_TRUE(ClickButton(FindControl(hSetup, IDC_CHANGE)));
+  HWND hBrowser = FindTopLevelWindow(run.GetId(), kBrowserCaption);
+  ASSERT_NE(hBrowser, (HWND)NULL) << "the folder browser opens with its caption";
+  ASSERT_TRUE(SelectFolderInBrowser(run.GetId(), hBrowser, chosen));
   ASSERT_TRUE(ClickButton(FindControl(hBrowser, IDOK)));
   ASSERT_TRUE(WaitForWindowGone(hBrowser));
-  VirtualFreeEx(hProcess, pRemote, 0, MEM_RELEASE);
-  CloseHandle(hProcess);
-
-  HWND hEdit = FindControl(hSetup, IDC_DEST_DIR);
   ASSERT_TRUE(PollUntil([hEdit] { return ReadWindowText(hEdit) != GetDefaultDestination(); }));
-  EXPECT_EQ(_stricmp(ReadWindowText(hEdit).c_str(), kChosen), 0)
+  EXPECT_EQ(_stricmp(ReadWindowText(hEdit).c_str(), chosen.c_str()), 0)
       << ReadWindowText(hEdit) << ": the chosen folder, without a trailing backslash";
-  ASSERT_TRUE(ClickButton(FindControl(hSetup, IDCANCEL)));
-  EXPECT_TRUE(run.WaitForExit());
+
+  // The next browse opens at the folder chosen last.
+  ASSERT_TRUE(ClickButton(FindControl(hSetup, IDC_CHANGE)));
+  hBrowser = FindTopLevelWindow(run.GetId(), kBrowserCaption);
+  ASSERT_NE(hBrowser, (HWND)NULL);
+  ASSERT_TRUE(ClickButton(FindControl(hBrowser, IDOK)));
+  ASSERT_TRUE(WaitForWindowGone(hBrowser));
+  EXPECT_EQ(_stricmp(ReadWindowText(hEdit).c_str(), chosen.c_str()), 0) << ReadWindowText(hEdit);
+
+  // The chosen folder exists, so Next asks before it installs there.
+  const std::string destination = ReadWindowText(hEdit);
+  ASSERT_TRUE(PostButtonCommand(hSetup, IDC_NEXT));
+  EXPECT_EQ(run.AnswerBox(IDYES), kOverwriteQuestion);
+  EXPECT_EQ(run.AnswerBox(IDOK), "Install successfully");
+  ASSERT_TRUE(run.WaitForExit());
+  ExpectPayloadInstalledIn(chosen);
+  EXPECT_FALSE(PathExists(GetDefaultFolder()));
+  // Without a trailing backslash, one is put between folder and file name.
+  ShortcutRead shortcut = ReadShortcut(GetDesktopShortcut());
+  EXPECT_EQ(_stricmp(shortcut.strTarget.c_str(), (chosen + "\\Brindlewax.exe").c_str()), 0) << shortcut.strTarget;
+  const std::string command = destination + "\\Bxuninstall.exe";
+  EXPECT_EQ(ReadRegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString").data,
+            std::string(command.c_str(), command.size() + 1));
+  HWND hGroupWindow = WaitForGroupWindow();
+  EXPECT_NE(hGroupWindow, (HWND)NULL);
 }
 
 TEST_F(InstallerScenarioTest, TheInstalledUninstallerRemovesWhatTheInstallationCreated) {
